@@ -126,7 +126,8 @@ QString numberTriggers(const Table &table)
 
 const char *indexes =
     "CREATE INDEX 单据明细_住址_单号 ON 单据明细 (住址, 单号);\n"
-    "CREATE INDEX 单据明细_住址_至租金日期 ON 单据明细 (住址, 至租金日期);\n"
+    // Covers the paid state and paid-until columns of the house lists.
+    "CREATE INDEX 单据明细_住址_至租金日期 ON 单据明细 (住址, 至租金日期, 租金日期);\n"
     "CREATE INDEX 单据明细_单号 ON 单据明细 (单号);\n"
     "CREATE INDEX 单据明细_添加日期 ON 单据明细 (添加日期);\n"
     "CREATE INDEX 单据明细_租金日期 ON 单据明细 (租金日期);\n"

@@ -11,11 +11,9 @@
 
 #include <unistd.h>
 
-// The old unit kept the first copy's window handle in a named block of
-// shared memory. Here the first copy listens on a local socket instead; a
-// later copy connects, sends this request and ends. The first copy answers
-// by emitting raiseRequested(), which the entry connects to
-// bringApplicationForward() (the old SC_RESTORE plus SetForegroundWindow).
+// The first copy listens on a local socket; a later copy connects, sends
+// this request and ends. The first copy answers by emitting
+// raiseRequested(), which the entry connects to bringApplicationForward().
 static const QByteArray raiseRequest = QByteArrayLiteral("raise");
 
 // How long a later copy waits for the first one. A copy that is alive
@@ -46,13 +44,11 @@ bool RunOnceGuard::AlreadyRunning()
     if (server_)
         return false; // this copy already holds the name
 
-    // The old guard was not atomic: two copies started at the same instant
-    // could both find the block empty and both start. Here the check and
-    // the claim of the name run under a lock file, so of two copies started
-    // together exactly one listens and the other finds it. The lock is held
-    // only for these few milliseconds. If it cannot be had (an unwritable
-    // temp folder, a hung holder), the check runs unlocked, as the old one
-    // did, rather than keep the program from starting.
+    // The check and the claim of the name run under a lock file, so of two
+    // copies started at the same instant exactly one listens and the other
+    // finds it. The lock is held only for these few milliseconds. If it
+    // cannot be had (an unwritable temp folder, a hung holder), the check
+    // runs unlocked rather than keep the program from starting.
     QLockFile lock(QDir::tempPath() + QLatin1Char('/') + name_ + QStringLiteral(".lock"));
     lock.tryLock(lockTimeoutMs);
 
@@ -74,8 +70,10 @@ bool RunOnceGuard::AlreadyRunning()
     }
 
     // Nobody answers. The name may still be held by the socket file of a
-    // copy that crashed; it would make listen() fail, so remove it first.
-    // Under the lock no other copy can be between its own check and listen.
+    // copy that crashed. Qt 6.4's listen() happens to replace such a dead
+    // file itself, but the documentation promises an AddressInUseError, so
+    // remove it here. Removing is safe only because of the lock: no other
+    // copy can be between its own listen() and our removal.
     QLocalServer::removeServer(name_);
     auto server = std::make_unique<QLocalServer>(this);
     server->setSocketOptions(QLocalServer::UserAccessOption);
@@ -116,10 +114,9 @@ bool RunOnceGuard::AlreadyRunning()
     return false;
 }
 
-// The old guard sent the first copy's application window SC_RESTORE, which
-// restores a minimized program, then brought the window's last active
-// pop-up (its main window or a dialog open on top of it) to the foreground
-// if that was visible and enabled.
+// Restore first, so a minimized program comes back; then bring forward the
+// window the user works in (the main window or a dialog open on top of it)
+// if it is visible and enabled.
 void bringApplicationForward()
 {
     // Restore: clear the minimized state of every shown top-level window,

@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-// The arithmetic follows the old program's floating-point unit: intermediate
-// sums in 80-bit extended (long double on x86-64), results stored as double.
-// Changing either changes which amounts land on which side of a threshold.
+// Intermediate sums are 80-bit extended (long double on x86-64), results are
+// stored as double. Changing either changes which amounts land on which side
+// of a threshold, and so the cents of bills already issued.
 
 namespace {
 

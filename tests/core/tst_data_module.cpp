@@ -61,6 +61,9 @@ private slots:
         QTest::newRow("before the first bill") << at(1, 1, 0, 0) << "B202" << "是";
         QTest::newRow("the day before") << at(12, 31, 0, 0).addYears(-1) << "B202" << "";
         QTest::newRow("house without bills") << at(4, 15, 10, 0) << "C303" << "";
+        QTest::newRow("end with a time of day, a day later") << at(5, 1, 15, 30) << "D404" << "是";
+        QTest::newRow("end with a time of day, a second more") << at(5, 1, 15, 30, 1) << "D404" << "";
+        QTest::newRow("start with a time of day, before it") << at(4, 1, 13, 59, 59) << "D404" << "";
     }
     void paidState()
     {
@@ -69,6 +72,11 @@ private slots:
         QFETCH(QString, paid);
         TestDatabase d;
         SmallLandlord::fill(d);
+        d.add().add(provision::House{QStringLiteral("D404"), {}, QDate(2011, 1, 1), QDate(2012, 1, 1), 0, {}});
+        provision::Bill timed = SmallLandlord::bill(9, QStringLiteral("D404"), QDate(2011, 4, 1));
+        timed.periodStart = QDateTime(QDate(2011, 4, 1), QTime(14, 0));
+        timed.periodEnd = QDateTime(QDate(2011, 4, 30), QTime(15, 30));
+        d.add().add(timed);
         FixedClock clock(now);
         Module m(d);
         for (Dataset *list : {&m.dm.ADODS2, &m.dm.ADOF}) {

@@ -1,4 +1,4 @@
-// The single-instance guard (Part 1.3, unit wdRunOnce) inside one process:
+// The single-instance guard inside one process:
 // the guard's name, the request to come forward, a name left behind by a
 // crashed copy, the lock that serialises two copies, and what "come
 // forward" does to the program's windows.
@@ -21,6 +21,7 @@
 #include <cstring>
 #include <memory>
 
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <sys/wait.h>
@@ -169,6 +170,7 @@ void TestRunOnce::nameOfKilledCopyDoesNotBlock()
     QVERIFY(child >= 0);
     if (child == 0) {
         // Only async-signal-safe calls in the child of a threaded process.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL); // nor if the test itself crashes
         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
         char ok = 0;
         if (fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
@@ -178,6 +180,17 @@ void TestRunOnce::nameOfKilledCopyDoesNotBlock()
         for (;;)
             ::pause();
     }
+    // However the test ends, the child does not outlive it.
+    struct Reaper {
+        pid_t pid;
+        ~Reaper()
+        {
+            if (pid > 0) {
+                ::kill(pid, SIGKILL);
+                ::waitpid(pid, nullptr, 0);
+            }
+        }
+    } reaper { child };
     ::close(ready[1]);
     char ok = 0;
     QCOMPARE(::read(ready[0], &ok, 1), ssize_t(1));
@@ -193,6 +206,7 @@ void TestRunOnce::nameOfKilledCopyDoesNotBlock()
     QCOMPARE(::kill(child, SIGKILL), 0);
     int status = 0;
     QCOMPARE(::waitpid(child, &status, 0), child);
+    reaper.pid = 0;
     QVERIFY(WIFSIGNALED(status));
 
     // The leftover: the socket file is there, nobody answers on it.

@@ -1,3 +1,4 @@
+#include "core/data_module.h"
 #include "core/schema.h"
 #include "platform/db/db_error.h"
 #include "platform/db/sql_quote.h"
@@ -107,6 +108,8 @@ private slots:
         QTest::newRow("bills issued in a period")
             << "SELECT * FROM 单据明细 WHERE 添加日期 between '2011-01-01' and '2011-01-31'" << "单据明细_添加日期";
         QTest::newRow("tenants of a house") << "SELECT * FROM 租户资料 WHERE 已租房号='A101'" << "租户资料_已租房号";
+        QTest::newRow("house list: paid state and paid until")
+            << TDM1::houseListQuery(true) << "COVERING INDEX 单据明细_住址_至租金日期 (住址=? AND 至租金日期>?)";
         QTest::newRow("paid until") << "SELECT MAX(至租金日期) FROM 单据明细 WHERE (住址='A101')"
                                     << "单据明细_住址_至租金日期";
     }

@@ -1,4 +1,4 @@
-// One copy per desktop (Part 1.3) with real copies of the program: a second
+// One copy per desktop, with real copies of the program: a second
 // start ends by itself while the first runs on; a copy killed without a
 // chance to clean up does not block the next start.
 //
@@ -165,8 +165,8 @@ void TestSingleInstance::killedCopyDoesNotBlockTheNextStart()
     }
 }
 
-// The old guard let two copies started at the same instant both run; the
-// lock around the check lets exactly one of them stay.
+// Of two copies started at the same instant, the lock around the check
+// lets exactly one stay.
 void TestSingleInstance::twoCopiesStartedTogetherLeaveOne()
 {
     QProcess *a = startCopy();

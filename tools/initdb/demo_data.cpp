@@ -51,7 +51,7 @@ Meter meterFor(const Tariff &tariff, double last, double current)
 // One month's bill of a house: the readings move on by a month's use.
 Bill monthlyBill(qint64 number, const QString &address, const QString &tenants, const QDate &start,
                  double rent, Readings &readings, Sequence &vary, const QString &issuer,
-                 const QString &payee)
+                 const QString &payee, const QDateTime &notAfter)
 {
     Bill bill;
     bill.number = number;
@@ -59,7 +59,8 @@ Bill monthlyBill(qint64 number, const QString &address, const QString &tenants, 
     bill.tenants = tenants;
     bill.periodStart = QDateTime(start, QTime(0, 0));
     bill.periodEnd = QDateTime(start.addMonths(1).addDays(-1), QTime(0, 0));
-    bill.issued = QDateTime(start.addDays(vary.below(3)), QTime(9 + vary.below(9), vary.below(60)));
+    bill.issued = std::min(QDateTime(start.addDays(vary.below(3)), QTime(9 + vary.below(9), vary.below(60))),
+                           notAfter);
 
     const Readings next{readings.water + 8 + vary.below(18), readings.electricity + 60 + vary.below(160),
                         readings.gas + 4 + vary.below(16)};
@@ -129,8 +130,9 @@ void insertNumbered(Provisioner &to, std::vector<Bill> &bills)
 
 } // namespace
 
-void addDemoData(Provisioner &to, const QDate &today)
+void addDemoData(Provisioner &to, const QDateTime &now)
 {
+    const QDate today = now.date();
     const Payee payees[] = {
         firstAccount,
         {QStringLiteral("王会计"), QStringLiteral("1111"), 1 | 2 | 4 | 32, QStringLiteral("负责开票")},
@@ -166,7 +168,7 @@ void addDemoData(Provisioner &to, const QDate &today)
         for (int month = 12 + h.monthsBehind; month > h.monthsBehind; --month) {
             const QDate start = thisMonth.addMonths(1 - month);
             Bill bill = monthlyBill(0, address, tenants, start, h.rent, readings, vary,
-                                    payees[1 + vary.below(2)].name, payees[vary.below(3)].name);
+                                    payees[1 + vary.below(2)].name, payees[vary.below(3)].name, now);
             bill.printCount = month > 2 + h.monthsBehind ? std::optional<qint64>(1 + vary.below(2))
                                                          : std::nullopt;
             bills.push_back(bill);
@@ -175,8 +177,9 @@ void addDemoData(Provisioner &to, const QDate &today)
     insertNumbered(to, bills);
 }
 
-void addScaleData(Provisioner &to, const QDate &today, int houses, int billsPerHouse)
+void addScaleData(Provisioner &to, const QDateTime &now, int houses, int billsPerHouse)
 {
+    const QDate today = now.date();
     to.add(firstAccount);
     Sequence vary(2000);
     const QDate thisMonth(today.year(), today.month(), 1);
@@ -192,7 +195,7 @@ void addScaleData(Provisioner &to, const QDate &today, int houses, int billsPerH
         Readings readings;
         for (int month = billsPerHouse + behind; month > behind; --month) {
             Bill bill = monthlyBill(0, address, tenant, thisMonth.addMonths(1 - month), 1000 + (h % 10) * 100,
-                                    readings, vary, firstAccount.name, firstAccount.name);
+                                    readings, vary, firstAccount.name, firstAccount.name, now);
             bill.printCount = month > 1 ? std::optional<qint64>(1) : std::nullopt;
             bills.push_back(std::move(bill));
         }

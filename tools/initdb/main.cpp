@@ -62,14 +62,17 @@ int main(int argc, char **argv)
 
     try {
         Connection db(file, QByteArray(TDM1::databaseKey), Connection::OpenMode::CreateIfMissing);
+        // Large files are written in one transaction; a big page cache keeps
+        // the index pages of the bill table in memory while they grow.
+        db.execute(QStringLiteral("PRAGMA cache_size = -262144"));
         schema::create(db);
         Transaction transaction(db);
         provision::Provisioner to(db);
-        const QDate today = AppClock::now().date();
+        const QDateTime now = AppClock::now();
         if (scale)
-            provision::addScaleData(to, today, houseCount, billCount);
+            provision::addScaleData(to, now, houseCount, billCount);
         else if (parser.isSet(demo))
-            provision::addDemoData(to, today);
+            provision::addDemoData(to, now);
         else
             to.add(provision::firstAccount);
         transaction.commit();

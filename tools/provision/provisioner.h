@@ -1,7 +1,9 @@
 #pragma once
 #include <QDate>
 #include <QDateTime>
+#include <QList>
 #include <QString>
+#include <QVariant>
 
 #include <optional>
 
@@ -64,8 +66,8 @@ struct Bill {
     std::optional<qint64> printCount; // empty: never printed
 };
 
-// Inserts rows with plain statements, every text quoted, as the program
-// itself writes them. Each call gives the new row's key.
+// Inserts rows through prepared statements, so that large files are quick
+// to write. Each call gives the new row's key.
 class Provisioner {
 public:
     explicit Provisioner(Connection &connection) : db_(connection) {}
@@ -76,7 +78,7 @@ public:
     qint64 add(const Bill &bill);
 
 private:
-    qint64 run(const QString &sql);
+    qint64 run(const QString &sql, const QList<QVariant> &values);
     Connection &db_;
 };
 

@@ -83,6 +83,9 @@ void Connection::open()
 
 void Connection::close()
 {
+    for (sqlite3_stmt *statement : std::as_const(prepared_))
+        sqlite3_finalize(statement);
+    prepared_.clear();
     if (db_) {
         sqlite3_close_v2(db_);
         db_ = nullptr;
@@ -141,6 +144,41 @@ int Connection::execute(const QString &sql)
         if (rc != SQLITE_DONE)
             fail();
     }
+    return sqlite3_changes(db_);
+}
+
+int Connection::execute(const QString &sql, const QList<QVariant> &values)
+{
+    open();
+    sqlite3_stmt *statement = prepared_.value(sql);
+    if (!statement) {
+        const QByteArray text = sql.toUtf8();
+        if (sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &statement, nullptr) != SQLITE_OK)
+            fail();
+        prepared_.insert(sql, statement);
+    }
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+    for (int i = 0; i < values.size(); ++i) {
+        const QVariant &v = values.at(i);
+        int rc;
+        if (!v.isValid() || v.isNull()) {
+            rc = sqlite3_bind_null(statement, i + 1);
+        } else if (v.typeId() == QMetaType::Double) {
+            rc = sqlite3_bind_double(statement, i + 1, v.toDouble());
+        } else if (v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int) {
+            rc = sqlite3_bind_int64(statement, i + 1, v.toLongLong());
+        } else {
+            const QByteArray text = v.toString().toUtf8();
+            rc = sqlite3_bind_text(statement, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        }
+        if (rc != SQLITE_OK)
+            fail();
+    }
+    const int rc = sqlite3_step(statement);
+    if (rc != SQLITE_DONE && rc != SQLITE_ROW)
+        fail(); // reset happens on the next use; it would clear the message now
+    sqlite3_reset(statement);
     return sqlite3_changes(db_);
 }
 

@@ -2,9 +2,12 @@
 #include "platform/db/snapshot.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
+#include <QVariant>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 // One connection to an encrypted database file. It opens on first use, so
 // creating it touches no file. Every failure of the engine is thrown as a
@@ -30,6 +33,10 @@ public:
     // Runs one or more statements that return no rows; gives the number of
     // rows the last one changed.
     int execute(const QString &sql);
+    // Runs one statement with its ? placeholders bound to the values, in
+    // order; the prepared statement is kept for the next call with the same
+    // text. For bulk writes whose values do not come from the user's typing.
+    int execute(const QString &sql, const QList<QVariant> &values);
     qint64 lastInsertId() const;
 
     static constexpr int busyTimeoutMs = 5000;
@@ -41,4 +48,5 @@ private:
     QByteArray key_;
     OpenMode mode_;
     sqlite3 *db_ = nullptr;
+    QHash<QString, sqlite3_stmt *> prepared_;
 };

@@ -328,9 +328,11 @@ void CDS1AfterScroll(BoundPanel &panel, Dataset &bills, bool pageEditing)
     } catch (const DbError &) {
         // A field the list lacks ends the walk; the rest keeps what it showed.
     }
-    // Filling the total recomputed the capitals and marked both changed;
-    // as loaded, they are not.
-    for (const char *field : {"合计金额", "合计大写"})
-        if (QWidget *control = panel.controlFor(QString::fromUtf8(field)))
-            setControlTag(control, 2);
+    // Loading recomputes as the fields arrive: the capitals from the total,
+    // and each amount whenever a later field of its row (a limit, an
+    // over-limit price) differs from what the panel showed before. Those
+    // marks come from the load itself; as loaded, nothing has changed.
+    for (const BoundPanel::Control &c : panel.controls())
+        if (!qobject_cast<QCheckBox *>(c.widget) && controlTag(c.widget) == 3)
+            setControlTag(c.widget, 2);
 }

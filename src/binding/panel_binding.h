@@ -51,5 +51,5 @@ BillStatement BillUpdateSQL(BoundPanel &panel, qint64 billKey);
 
 // Loads the bill panel from the current bill of `bills`, unless the list
 // is at its end, on a pending new row or closed, or the page is editing.
-// Errors stop the walk silently.
+// Errors stop the walk silently. Afterwards no control is marked changed.
 void CDS1AfterScroll(BoundPanel &panel, Dataset &bills, bool pageEditing);

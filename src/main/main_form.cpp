@@ -1,18 +1,41 @@
 #include "main/main_form.h"
 
+#include "binding/panel_binding.h"
 #include "core/data_module.h"
+#include "main/bill_page.h"
+#include "main/bill_panel.h"
+#include "main/format_page.h"
+#include "main/house_page.h"
+#include "main/main_backdrop.h"
+#include "main/nav_strip.h"
+#include "main/payee_page.h"
+#include "main/tenant_page.h"
+#include "platform/db/app_clock.h"
 #include "platform/ui/close_area.h"
 #include "platform/ui/drag_strip.h"
 #include "platform/ui/frameless_window.h"
 #include "platform/ui/skin.h"
 #include "signin/login.h"
+#include "signin/message_box.h"
+#include "signin/rights.h"
 
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
+
+constexpr int clockInterval = 60000;
+// The part of the navigation strip that a change of selection repaints.
+const QRect navigationArea(QPoint(28, 43), QPoint(784, 104));
 
 QLabel *whiteLabel(QWidget *parent, const char *name, const QString &text, const QRect &place,
                    Qt::Alignment alignment)
@@ -32,8 +55,13 @@ TMFormX12::TMFormX12(TDM1 &dataModule, QWidget *parent)
     : QWidget(parent), dm_(dataModule)
 {
     setObjectName(QStringLiteral("MFormX12"));
+    setWindowTitle(QStringLiteral("Tenvora v1.0"));
+    setFont(skin::font(12));
     makeFrameless(this, QSize(1015, 607), 20);
     dm_.setState(&state_);
+    for (int page = 0; page < pageCount; ++page)
+        for (bool selected : {false, true})
+            pictures_[page][selected] = nav::picture(page, selected);
 
     Label44 = whiteLabel(this, "Label44", QStringLiteral("★Tenvora  未登录......"), QRect(44, 12, 413, 20),
                          Qt::AlignLeft);
@@ -47,6 +75,15 @@ TMFormX12::TMFormX12(TDM1 &dataModule, QWidget *parent)
     auto *strip = new DragStrip(this);
     strip->addHandle(Label44);
 
+    createPages();
+    linkBillPanel();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(clockInterval);
+    connect(Timer1, &QTimer::timeout, this, &TMFormX12::Timer1Timer);
+    Timer1->start();
+
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setSingleShot(true);
@@ -57,7 +94,47 @@ TMFormX12::TMFormX12(TDM1 &dataModule, QWidget *parent)
 
 TMFormX12::~TMFormX12()
 {
+    // The data module outlives the window; it must not call into the
+    // destroyed bill panel or state.
+    dm_.setBillPanel({});
     dm_.setState(nullptr);
+}
+
+void TMFormX12::createPages()
+{
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(19, 101, 976, 485);
+    Panel1->setStyleSheet(QStringLiteral("QFrame#Panel1 { background: white; border: none; }"));
+    Panel1->hide();
+
+    // A stacked widget has no tabs: pages are chosen by the navigation strip.
+    PageControl1 = new QStackedWidget(Panel1);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(0, 0, 976, 485);
+    TabSheet1 = new BillPage;
+    TabSheet3 = new HousePage;
+    TabSheet2 = new TenantPage;
+    TabSheet4 = new PayeePage;
+    TabSheet5 = new FormatPage;
+    for (QWidget *page : {static_cast<QWidget *>(TabSheet1), static_cast<QWidget *>(TabSheet3),
+                          static_cast<QWidget *>(TabSheet2), static_cast<QWidget *>(TabSheet4),
+                          static_cast<QWidget *>(TabSheet5)})
+        PageControl1->addWidget(page);
+    PageControl1->setCurrentIndex(0);
+}
+
+void TMFormX12::linkBillPanel()
+{
+    BillPanel *panel = TabSheet1->Panel5;
+    dm_.setBillPanel({
+        [panel](const QString &address, const QString &tenant) {
+            panel->Edit30->setText(address);
+            panel->Edit31->setText(tenant);
+        },
+        [this, panel] { CDS1AfterScroll(*panel, dm_.CDS1, panel->isEditing()); },
+    });
+    connect(panel, &BillPanel::computationFailed, this, [](const QString &message) { MsgInfo(message); });
 }
 
 void TMFormX12::Timer2Timer()
@@ -67,7 +144,100 @@ void TMFormX12::Timer2Timer()
         close();
         return;
     }
+    EnterSession();
+}
+
+void TMFormX12::EnterSession()
+{
+    Panel1->show();
+    Init();
+    const bool mayChange = (state_.UserRights & rights::ManageMasterData) != 0;
+    for (QFrame *bar : {TabSheet4->Panel6, TabSheet3->Panel2, TabSheet2->Panel3})
+        bar->setVisible(mayChange);
     Label44->setText(QStringLiteral("★Tenvora v1.003   --【%1】").arg(state_.LoginName));
+}
+
+void TMFormX12::Init()
+{
+    PageVisible.fill(true);
+    CurPage = 0;
+    SetLVButton(0);
+    repaint();
+
+    BillPanel *bill = TabSheet1->Panel5;
+    const QDate today = AppClock::now().date();
+    bill->DateTimePicker1->setDate(today);
+    bill->DateTimePicker2->setDate(today);
+
+    dm_.ADODS2.open();
+    dm_.ADOZH.open();
+    dm_.ADOF.open();
+    dm_.ADOSKR.close();
+    dm_.ADOSKR.setCommandText(TDM1::payeeRightsQuery());
+    dm_.ADOSKR.open();
+    const QString payeeField = QStringLiteral("收款人");
+    dm_.FillCombo(payeeField, dm_.ADOSKR, bill->ComboBox1);
+    dm_.FillCombo(payeeField, dm_.ADOSKR, bill->ComboBox2);
+
+    state_.TenantKey = 0;
+    state_.HouseKey = 0;
+    state_.PayeeKey = 0;
+    EnablePanel(*bill, false);
+    Timer1Timer();
+}
+
+void TMFormX12::SetLVButton(int index)
+{
+    PageControl1->setCurrentIndex(index);
+}
+
+void TMFormX12::FormMouseDown(Qt::MouseButton button, QPoint pos)
+{
+    if (pos.y() < DragStrip::defaultHeight) {
+        if (button == Qt::LeftButton)
+            if (QWindow *handle = windowHandle())
+                handle->startSystemMove();
+        return;
+    }
+    if (pos.y() <= 50 || pos.y() >= 100)
+        return;
+
+    const int slot = nav::slotAt(pos.x());
+    const int oldPage = CurPage;
+    if (slot >= 0) {
+        int shown = 0;
+        for (int page = 0; page < pageCount; ++page) {
+            if (!PageVisible[page])
+                continue;
+            if (shown == slot) {
+                CurPage = page;
+                break;
+            }
+            ++shown;
+        }
+    }
+    if (CurPage != oldPage)
+        update(navigationArea);
+    // Also when unchanged: a page refreshes what it shows on every press.
+    SetLVButton(CurPage);
+}
+
+void TMFormX12::mousePressEvent(QMouseEvent *event)
+{
+    FormMouseDown(event->button(), event->position().toPoint());
+}
+
+void TMFormX12::Timer1Timer()
+{
+    Label36->setText(QStringLiteral("当前时间: ") + AppClock::now().toString(QStringLiteral("yyyy年MM月dd hh:mm")));
+}
+
+bool TMFormX12::CheckXGQX()
+{
+    if (state_.UserRights & rights::ManageMasterData)
+        return true;
+    MsgInfo(QStringLiteral("您没有修改权限！"));
+    return false;
 }
 
 void TMFormX12::showEvent(QShowEvent *event)
@@ -82,6 +252,13 @@ void TMFormX12::showEvent(QShowEvent *event)
 void TMFormX12::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    skin::paintWindowFrame(painter, rect(), 38, 10);
+    mainskin::paintBackdrop(painter, rect());
+    int shown = 0;
+    for (int page = 0; page < pageCount; ++page) {
+        if (!PageVisible[page])
+            continue;
+        const QPoint at = nav::firstPicture + QPoint(nav::pictureSize.width() * shown, 0);
+        painter.drawPixmap(at, pictures_[page][page == CurPage]);
+        ++shown;
+    }
 }

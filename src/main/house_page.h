@@ -1,0 +1,14 @@
+#pragma once
+#include <QWidget>
+
+class QFrame;
+
+// Page "出租屋管理": the houses for rent. Its button bar is hidden from users who
+// may not change master data.
+class HousePage : public QWidget {
+    Q_OBJECT
+public:
+    explicit HousePage(QWidget *parent = nullptr);
+
+    QFrame *Panel2; // button bar
+};

@@ -1,0 +1,14 @@
+#pragma once
+#include <QWidget>
+
+class QFrame;
+
+// Page "收款人管理": the payees and their rights. Its button bar is hidden from
+// users who may not change master data.
+class PayeePage : public QWidget {
+    Q_OBJECT
+public:
+    explicit PayeePage(QWidget *parent = nullptr);
+
+    QFrame *Panel6; // button bar
+};

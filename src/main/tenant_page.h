@@ -1,0 +1,14 @@
+#pragma once
+#include <QWidget>
+
+class QFrame;
+
+// Page "租户管理": the tenants. Its button bar is hidden from users who may not
+// change master data.
+class TenantPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit TenantPage(QWidget *parent = nullptr);
+
+    QFrame *Panel3; // button bar
+};

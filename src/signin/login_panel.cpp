@@ -26,16 +26,6 @@ QLabel *caption(const QString &text, const QRect &place, QWidget *parent)
     return label;
 }
 
-QPushButton *button(const QString &text, const QRect &place, QWidget *parent, const char *name)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(place);
-    b->setFont(skin::font(13));
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
-
 } // namespace
 
 QString LoginPanel::countdownCaption(int ticksLeft)
@@ -77,9 +67,9 @@ LoginPanel::LoginPanel(const QColor &colour, QWidget *parent) : SkinPanel(colour
     CheckBox2->setGeometry(293, 100, 92, 22);
     CheckBox2->setFont(skin::font(13));
 
-    BitBtn4 = button(QStringLiteral("登录"), QRect(197, 136, 84, 25), this, "BitBtn4");
-    BitBtn5 = button(QStringLiteral("退出"), QRect(291, 136, 83, 25), this, "BitBtn5");
-    BitBtn6 = button(countdownCaption(3), QRect(151, 136, 135, 25), this, "BitBtn6");
+    BitBtn4 = skin::makeButton(QStringLiteral("登录"), QRect(197, 136, 84, 25), this, "BitBtn4");
+    BitBtn5 = skin::makeButton(QStringLiteral("退出"), QRect(291, 136, 83, 25), this, "BitBtn5");
+    BitBtn6 = skin::makeButton(countdownCaption(3), QRect(151, 136, 135, 25), this, "BitBtn6");
     // Bold 12 px is what lets the whole caption fit the button's 135 pixels.
     BitBtn6->setFont(skin::font(12, true));
     BitBtn6->setStyleSheet(QStringLiteral("QPushButton { color: #d01010; padding: 0 2px; }"));

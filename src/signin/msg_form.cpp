@@ -20,16 +20,6 @@ namespace {
 const QColor panelColour(174, 214, 223);
 constexpr int cornerEllipse = 20;
 
-QPushButton *makeButton(const QString &text, const QRect &place, QWidget *parent, const char *name)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(place);
-    button->setFont(skin::font(13));
-    button->setCursor(Qt::PointingHandCursor);
-    return button;
-}
-
 } // namespace
 
 TMsgForm1::TMsgForm1(QWidget *parent)
@@ -92,9 +82,9 @@ void TMsgForm1::buildMessagePanel()
     Bevel2->setStyleSheet(QStringLiteral(
         "QFrame { border: none; border-top: 1px solid #86aebb; border-bottom: 1px solid #e6f5f9; }"));
 
-    BitBtn1 = makeButton(QStringLiteral("是"), QRect(80, 148, 101, 33), Panel1, "BitBtn1");
-    BitBtn2 = makeButton(QStringLiteral("否"), QRect(228, 148, 97, 33), Panel1, "BitBtn2");
-    BitBtn3 = makeButton(QStringLiteral("确定"), QRect(152, 148, 105, 33), Panel1, "BitBtn3");
+    BitBtn1 = skin::makeButton(QStringLiteral("是"), QRect(80, 148, 101, 33), Panel1, "BitBtn1");
+    BitBtn2 = skin::makeButton(QStringLiteral("否"), QRect(228, 148, 97, 33), Panel1, "BitBtn2");
+    BitBtn3 = skin::makeButton(QStringLiteral("确定"), QRect(152, 148, 105, 33), Panel1, "BitBtn3");
     connect(BitBtn1, &QPushButton::clicked, this, &TMsgForm1::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TMsgForm1::BitBtn2Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TMsgForm1::BitBtn3Click);

@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
 #include <QRadialGradient>
 
 namespace skin {
@@ -134,6 +135,16 @@ QString panelStyleSheet()
         // An edit reads its mask character once, when it is created, so
         // the rule has to be in place before the edit exists.
         "QLineEdit { lineedit-password-character: 42; }");
+}
+
+QPushButton *makeButton(const QString &text, const QRect &place, QWidget *parent, const char *name)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(place);
+    button->setFont(font(13));
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
 }
 
 } // namespace skin

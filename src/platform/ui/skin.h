@@ -5,10 +5,15 @@
 #include <QString>
 
 class QPainter;
+class QPushButton;
+class QWidget;
 
 // The painted look shared by the skinned windows: a dark blue frame with a
 // glossy title strip, light panels on it, and the close glyph.
 namespace skin {
+
+// A push button of the skin at a fixed place, named for tests and lookups.
+QPushButton *makeButton(const QString &text, const QRect &place, QWidget *parent, const char *name);
 
 // Text colour on the dark strip.
 inline const QColor titleText{255, 255, 255};

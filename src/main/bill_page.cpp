@@ -1,14 +1,20 @@
 #include "main/bill_page.h"
 
+#include "binding/panel_binding.h"
+#include "core/data_module.h"
 #include "main/bill_panel.h"
+#include "signin/message_box.h"
 
+#include <QComboBox>
+#include <QDateTimeEdit>
 #include <QFrame>
+#include <QLineEdit>
 
 namespace {
 constexpr int listWidth = 225;
 }
 
-BillPage::BillPage(QWidget *parent) : QWidget(parent)
+BillPage::BillPage(QWidget *parent) : MainPage(parent)
 {
     setObjectName(QStringLiteral("TabSheet1"));
     houseListArea = new QFrame(this);
@@ -18,4 +24,44 @@ BillPage::BillPage(QWidget *parent) : QWidget(parent)
 
     Panel5 = new BillPanel(this);
     Panel5->move(listWidth + 1, 0);
+}
+
+BillPage::~BillPage()
+{
+    // The data module outlives the page; it must not call into the
+    // destroyed panel.
+    if (dm_)
+        dm_->setBillPanel({});
+}
+
+void BillPage::linkTo(TDM1 &dm)
+{
+    dm_ = &dm;
+    BillPanel *panel = Panel5;
+    dm.setBillPanel({
+        [panel](const QString &address, const QString &tenant) {
+            panel->Edit30->setText(address);
+            panel->Edit31->setText(tenant);
+        },
+        [&dm, panel] { CDS1AfterScroll(*panel, dm.CDS1, panel->isEditing()); },
+    });
+    connect(panel, &BillPanel::computationFailed, this, [](const QString &message) { MsgInfo(message); });
+}
+
+void BillPage::setDatesToToday(const QDate &today)
+{
+    Panel5->DateTimePicker1->setDate(today);
+    Panel5->DateTimePicker2->setDate(today);
+}
+
+void BillPage::fillChoices(TDM1 &dm)
+{
+    const QString payeeField = QStringLiteral("收款人");
+    dm.FillCombo(payeeField, dm.ADOSKR, Panel5->ComboBox1);
+    dm.FillCombo(payeeField, dm.ADOSKR, Panel5->ComboBox2);
+}
+
+void BillPage::lockPanels()
+{
+    EnablePanel(*Panel5, false);
 }

@@ -2,7 +2,7 @@
 
 #include "main/button_bar.h"
 
-HousePage::HousePage(QWidget *parent) : QWidget(parent)
+HousePage::HousePage(QWidget *parent) : MainPage(parent)
 {
     setObjectName(QStringLiteral("TabSheet3"));
     Panel2 = makeButtonBar(this, "Panel2");

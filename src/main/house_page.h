@@ -1,11 +1,11 @@
 #pragma once
-#include <QWidget>
+#include "main/main_page.h"
 
 class QFrame;
 
 // Page "出租屋管理": the houses for rent. Its button bar is hidden from users who
 // may not change master data.
-class HousePage : public QWidget {
+class HousePage : public MainPage {
     Q_OBJECT
 public:
     explicit HousePage(QWidget *parent = nullptr);

@@ -1,9 +1,7 @@
 #include "main/main_form.h"
 
-#include "binding/panel_binding.h"
 #include "core/data_module.h"
 #include "main/bill_page.h"
-#include "main/bill_panel.h"
 #include "main/format_page.h"
 #include "main/house_page.h"
 #include "main/main_backdrop.h"
@@ -19,11 +17,8 @@
 #include "signin/message_box.h"
 #include "signin/rights.h"
 
-#include <QComboBox>
-#include <QDateTimeEdit>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -76,7 +71,7 @@ TMFormX12::TMFormX12(TDM1 &dataModule, QWidget *parent)
     strip->addHandle(Label44);
 
     createPages();
-    linkBillPanel();
+    TabSheet1->linkTo(dm_);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -94,9 +89,8 @@ TMFormX12::TMFormX12(TDM1 &dataModule, QWidget *parent)
 
 TMFormX12::~TMFormX12()
 {
-    // The data module outlives the window; it must not call into the
-    // destroyed bill panel or state.
-    dm_.setBillPanel({});
+    // The data module outlives the window; it must not use the destroyed
+    // state.
     dm_.setState(nullptr);
 }
 
@@ -117,24 +111,10 @@ void TMFormX12::createPages()
     TabSheet2 = new TenantPage;
     TabSheet4 = new PayeePage;
     TabSheet5 = new FormatPage;
-    for (QWidget *page : {static_cast<QWidget *>(TabSheet1), static_cast<QWidget *>(TabSheet3),
-                          static_cast<QWidget *>(TabSheet2), static_cast<QWidget *>(TabSheet4),
-                          static_cast<QWidget *>(TabSheet5)})
+    pages_ = {TabSheet1, TabSheet3, TabSheet2, TabSheet4, TabSheet5};
+    for (MainPage *page : pages_)
         PageControl1->addWidget(page);
     PageControl1->setCurrentIndex(0);
-}
-
-void TMFormX12::linkBillPanel()
-{
-    BillPanel *panel = TabSheet1->Panel5;
-    dm_.setBillPanel({
-        [panel](const QString &address, const QString &tenant) {
-            panel->Edit30->setText(address);
-            panel->Edit31->setText(tenant);
-        },
-        [this, panel] { CDS1AfterScroll(*panel, dm_.CDS1, panel->isEditing()); },
-    });
-    connect(panel, &BillPanel::computationFailed, this, [](const QString &message) { MsgInfo(message); });
 }
 
 void TMFormX12::Timer2Timer()
@@ -164,10 +144,9 @@ void TMFormX12::Init()
     SetLVButton(0);
     repaint();
 
-    BillPanel *bill = TabSheet1->Panel5;
     const QDate today = AppClock::now().date();
-    bill->DateTimePicker1->setDate(today);
-    bill->DateTimePicker2->setDate(today);
+    for (MainPage *page : pages_)
+        page->setDatesToToday(today);
 
     dm_.ADODS2.open();
     dm_.ADOZH.open();
@@ -175,20 +154,21 @@ void TMFormX12::Init()
     dm_.ADOSKR.close();
     dm_.ADOSKR.setCommandText(TDM1::payeeRightsQuery());
     dm_.ADOSKR.open();
-    const QString payeeField = QStringLiteral("收款人");
-    dm_.FillCombo(payeeField, dm_.ADOSKR, bill->ComboBox1);
-    dm_.FillCombo(payeeField, dm_.ADOSKR, bill->ComboBox2);
+    for (MainPage *page : pages_)
+        page->fillChoices(dm_);
 
     state_.TenantKey = 0;
     state_.HouseKey = 0;
     state_.PayeeKey = 0;
-    EnablePanel(*bill, false);
+    for (MainPage *page : pages_)
+        page->lockPanels();
     Timer1Timer();
 }
 
 void TMFormX12::SetLVButton(int index)
 {
     PageControl1->setCurrentIndex(index);
+    pages_[size_t(index)]->pageSelected(dm_);
 }
 
 void TMFormX12::FormMouseDown(Qt::MouseButton button, QPoint pos)

@@ -10,6 +10,7 @@ class BillPage;
 class CloseArea;
 class FormatPage;
 class HousePage;
+class MainPage;
 class PayeePage;
 class QFrame;
 class QLabel;
@@ -74,10 +75,10 @@ protected:
 
 private:
     void createPages();
-    void linkBillPanel();
 
     TDM1 &dm_;
     AppState state_;
     bool centred_ = false;
+    std::array<MainPage *, pageCount> pages_{}; // in PageControl1's order
     std::array<std::array<QPixmap, 2>, pageCount> pictures_; // normal, selected
 };

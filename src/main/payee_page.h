@@ -1,11 +1,11 @@
 #pragma once
-#include <QWidget>
+#include "main/main_page.h"
 
 class QFrame;
 
 // Page "收款人管理": the payees and their rights. Its button bar is hidden from
 // users who may not change master data.
-class PayeePage : public QWidget {
+class PayeePage : public MainPage {
     Q_OBJECT
 public:
     explicit PayeePage(QWidget *parent = nullptr);

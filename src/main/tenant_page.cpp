@@ -2,7 +2,7 @@
 
 #include "main/button_bar.h"
 
-TenantPage::TenantPage(QWidget *parent) : QWidget(parent)
+TenantPage::TenantPage(QWidget *parent) : MainPage(parent)
 {
     setObjectName(QStringLiteral("TabSheet2"));
     Panel3 = makeButtonBar(this, "Panel3");

@@ -1,11 +1,11 @@
 #pragma once
-#include <QWidget>
+#include "main/main_page.h"
 
 class QFrame;
 
 // Page "租户管理": the tenants. Its button bar is hidden from users who may not
 // change master data.
-class TenantPage : public QWidget {
+class TenantPage : public MainPage {
     Q_OBJECT
 public:
     explicit TenantPage(QWidget *parent = nullptr);

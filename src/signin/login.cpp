@@ -73,6 +73,7 @@ int ShowLogin(TDM1 &dm, AppState &state)
         MsgInfo(error.message());
         return 0;
     }
+    login.focusNextInput();
     form.exec();
     return form.Tag;
 }
@@ -83,6 +84,7 @@ void BitBtn4Click(TMsgForm1 &form, TDM1 &dm, AppState &state)
     const int index = login.ComboBox1->currentIndex();
     if (index < 0) {
         MsgInfo(QStringLiteral("请选择登录用户名!"));
+        login.focusNextInput();
         return;
     }
     login.BitBtn4->setEnabled(false);
@@ -92,6 +94,7 @@ void BitBtn4Click(TMsgForm1 &form, TDM1 &dm, AppState &state)
         dm.ADODS10.open();
         if (dm.ADODS10.isEmpty()) {
             MsgInfo(QStringLiteral("用户名或密码错误!"));
+            login.focusNextInput();
         } else {
             const int loginRights = (login.rightsAt(index) & rights::Lendable)
                                     | int(dm.ADODS10.field(QStringLiteral("QXII")).asInteger());

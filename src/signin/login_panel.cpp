@@ -125,6 +125,16 @@ void LoginPanel::startCountdown()
     Timer1->start();
 }
 
+void LoginPanel::focusNextInput()
+{
+    if (ComboBox1->currentIndex() < 0) {
+        ComboBox1->setFocus();
+        return;
+    }
+    Edit2->setFocus();
+    Edit2->selectAll();
+}
+
 void LoginPanel::ComboBox1Change()
 {
     const int index = ComboBox1->currentIndex();

@@ -26,6 +26,10 @@ public:
     // Selects a payee and runs the selection handler once.
     void selectPayee(int index);
     void startCountdown();
+    // Puts the keyboard where the user has to type next: the name list
+    // while no name is chosen, else the password, selected so that typing
+    // replaces it.
+    void focusNextInput();
 
     QLabel *Image3;
     QComboBox *ComboBox1;

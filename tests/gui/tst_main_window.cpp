@@ -1,6 +1,7 @@
 #include "core/data_module.h"
 #include "main/bill_page.h"
 #include "main/bill_panel.h"
+#include "main/format_page.h"
 #include "main/house_page.h"
 #include "main/main_form.h"
 #include "main/payee_page.h"
@@ -66,6 +67,7 @@ private slots:
     void pressSkipsHiddenPages();
     void clock();
     void initOpensListsAndFillsPayees();
+    void formatPagePreviewsSelectedBill();
     void buttonBarsFollowRights_data();
     void buttonBarsFollowRights();
     void checkXGQX_data();
@@ -204,6 +206,37 @@ void TstMainWindow::initOpensListsAndFillsPayees()
     QVERIFY(!w.dm->ADODS2.isEmpty());
     QCOMPARE(bill->Edit30->text(), w.dm->ADODS2.field(QStringLiteral("地址")).asString());
     QVERIFY(!bill->Edit28->text().isEmpty());
+    // The bill is shown, not edited, until the user adds or modifies one.
+    QVERIFY(bill->Edit11->isReadOnly());
+}
+
+void TstMainWindow::formatPagePreviewsSelectedBill()
+{
+    MainWindow w;
+    w.logIn(rights::Login);
+    FormatPage *format = w.form->TabSheet5;
+    const auto selectedBill = [&] {
+        return QStringLiteral(" WHERE (IDS=%1)").arg(w.dm->CDS1.field(QStringLiteral("IDS")).asInteger());
+    };
+    QVERIFY(!w.dm->CDS1.isEmpty());
+    w.form->FormMouseDown(Qt::LeftButton, QPoint(700, 60));
+    QCOMPARE(w.form->CurPage, 4);
+    QCOMPARE(format->previewCondition(), selectedBill());
+
+    // Another bill chosen meanwhile: a press beside the buttons keeps the
+    // page but still shows the bill now selected.
+    w.dm->CDS1.last();
+    const QString other = selectedBill();
+    QVERIFY(other != format->previewCondition());
+    w.form->FormMouseDown(Qt::LeftButton, QPoint(800, 60));
+    QCOMPARE(w.form->CurPage, 4);
+    QCOMPARE(format->previewCondition(), other);
+
+    // A house without bills leaves nothing to preview.
+    QVERIFY(w.dm->ADODS2.locate(QStringLiteral("地址"), QStringLiteral("C303")));
+    QVERIFY(w.dm->CDS1.isEmpty());
+    w.form->SetLVButton(4);
+    QCOMPARE(format->previewCondition(), QStringLiteral(" WHERE (IDS=0)"));
 }
 
 void TstMainWindow::buttonBarsFollowRights_data()

@@ -93,6 +93,8 @@ private slots:
             QVERIFY(panel.CheckBox2->isEnabled() && !panel.CheckBox2->isChecked());
             QVERIFY(!panel.BitBtn6->isVisible());
             QVERIFY(!panel.Timer1->isActive());
+            // Keyboard use starts with choosing the name.
+            QCOMPARE(keyTarget(form), panel.ComboBox1);
         });
         QVERIFY(run.messages.texts.isEmpty());
     }
@@ -127,6 +129,14 @@ private slots:
             QCOMPARE(run.messages.titles, QStringList{"提示"});
             QVERIFY(form.isVisible());
             QVERIFY(panel.BitBtn4->isEnabled());
+            // The keyboard is back where the mistake is: typing replaces
+            // the refused password.
+            if (name.isEmpty()) {
+                QCOMPARE(keyTarget(form), panel.ComboBox1);
+            } else {
+                QCOMPARE(keyTarget(form), panel.Edit2);
+                QCOMPARE(panel.Edit2->selectedText(), password);
+            }
             click(panel.BitBtn5);
         });
         QCOMPARE(result, 0);

@@ -9,6 +9,7 @@
 #include "main/payee_page.h"
 #include "main/tenant_page.h"
 #include "platform/db/app_clock.h"
+#include "platform/db/db_error.h"
 #include "platform/ui/close_area.h"
 #include "platform/ui/drag_strip.h"
 #include "platform/ui/frameless_window.h"
@@ -124,7 +125,14 @@ void TMFormX12::Timer2Timer()
         close();
         return;
     }
-    EnterSession();
+    try {
+        EnterSession();
+    } catch (const DbError &error) {
+        // The lists could not be read: say why and end, rather than leave
+        // a window with empty pages that would mislead.
+        MsgInfo(error.message());
+        close();
+    }
 }
 
 void TMFormX12::EnterSession()
@@ -167,6 +175,8 @@ void TMFormX12::Init()
 
 void TMFormX12::SetLVButton(int index)
 {
+    if (index < 0 || index >= pageCount)
+        return;
     PageControl1->setCurrentIndex(index);
     pages_[size_t(index)]->pageSelected(dm_);
 }

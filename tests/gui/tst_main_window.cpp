@@ -6,13 +6,17 @@
 #include "main/main_form.h"
 #include "main/payee_page.h"
 #include "main/tenant_page.h"
+#include "modal_driver.h"
+#include "signin/login_panel.h"
 #include "signin/message_seam.h"
+#include "signin/msg_form.h"
 #include "signin/rights.h"
 #include "test_database.h"
 
 #include <QtTest>
 
 #include <QComboBox>
+#include <QPushButton>
 #include <QDateTimeEdit>
 #include <QFrame>
 #include <QLabel>
@@ -62,6 +66,8 @@ class TstMainWindow : public QObject {
     Q_OBJECT
 private slots:
     void beforeLogin();
+    void startUp_data();
+    void startUp();
     void pressInNavigationStrip_data();
     void pressInNavigationStrip();
     void pressSkipsHiddenPages();
@@ -90,6 +96,53 @@ void TstMainWindow::beforeLogin()
         QCOMPARE(w.form->CurPage, 0);
     }
     QCOMPARE(w.form->PageControl1->currentIndex(), 0);
+}
+
+void TstMainWindow::startUp_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("houseTableGone");
+    QTest::addColumn<bool>("session");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("login") << "123" << false << true << QStringList();
+    QTest::newRow("login left") << QString() << false << false << QStringList();
+    QTest::newRow("lists unreadable after login")
+        << "123" << true << false << QStringList{QStringLiteral("no such table: 房屋资料")};
+}
+
+// The start-up timer's work through the real login dialog: a session
+// opens only when the login succeeds and the lists can be read; otherwise
+// the window closes, after saying why.
+void TstMainWindow::startUp()
+{
+    QFETCH(QString, password);
+    QFETCH(bool, houseTableGone);
+    QFETCH(bool, session);
+    QFETCH(QStringList, messages);
+
+    MainWindow w;
+    if (houseTableGone)
+        w.database.db().execute(QStringLiteral("DROP TABLE 房屋资料"));
+    w.form->show();
+    MessageScript shown;
+    onNextModal([&](QDialog &dialog) {
+        LoginPanel &login = *static_cast<TMsgForm1 &>(dialog).Panel2;
+        if (password.isNull()) {
+            login.BitBtn5->click();
+            return;
+        }
+        login.ComboBox1->setCurrentIndex(login.ComboBox1->findText(QStringLiteral("张三")));
+        login.Edit2->setText(password);
+        login.BitBtn4->click();
+    });
+    w.form->Timer2Timer();
+
+    QCOMPARE(w.form->isVisible(), session);
+    QCOMPARE(shown.texts, messages);
+    if (session) {
+        QVERIFY(!w.form->Panel1->isHidden());
+        QCOMPARE(w.form->Label44->text(), QStringLiteral("★Tenvora v1.003   --【张三】"));
+    }
 }
 
 void TstMainWindow::pressInNavigationStrip_data()

@@ -3,6 +3,7 @@
 #include "binding/bound_panel.h"
 #include "core/data_module.h"
 #include "platform/dataset/dataset.h"
+#include "platform/db/app_clock.h"
 #include "platform/db/date_text.h"
 #include "platform/db/db_error.h"
 #include "platform/db/sql_quote.h"
@@ -120,7 +121,7 @@ void ClearPanel(BoundPanel &panel, bool editable)
             combo->setEnabled(editable);
         },
         [&](QDateTimeEdit *picker, const QString &) {
-            setDateOnly(picker, QDate::currentDate());
+            setDateOnly(picker, AppClock::now().date());
             picker->setEnabled(editable);
         },
         [&](QCheckBox *box, const QString &) {
@@ -330,9 +331,17 @@ void CDS1AfterScroll(BoundPanel &panel, Dataset &bills, bool pageEditing)
     }
     // Loading recomputes as the fields arrive: the capitals from the total,
     // and each amount whenever a later field of its row (a limit, an
-    // over-limit price) differs from what the panel showed before. Those
-    // marks come from the load itself; as loaded, nothing has changed.
-    for (const BoundPanel::Control &c : panel.controls())
-        if (!qobject_cast<QCheckBox *>(c.widget) && controlTag(c.widget) == 3)
-            setControlTag(c.widget, 2);
+    // over-limit price) differs from what the panel showed before. Where
+    // the result equals the record, nothing has changed. Where it does not
+    // (an amount stored out of step with its readings), the panel shows the
+    // recomputed value and keeps it marked, so the next save writes it and
+    // the record agrees with the total it is saved with.
+    for (const BoundPanel::Control &c : panel.controls()) {
+        if (qobject_cast<QCheckBox *>(c.widget) || controlTag(c.widget) != 3)
+            continue;
+        auto *edit = qobject_cast<QLineEdit *>(c.widget);
+        if (edit && bills.fieldIndex(c.field) >= 0 && edit->text() != bills.field(c.field).asString())
+            continue;
+        setControlTag(c.widget, 2);
+    }
 }

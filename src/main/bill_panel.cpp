@@ -6,6 +6,7 @@
 #include "main/header_strip.h"
 #include "main/limit_indicator.h"
 #include "main/limit_slider.h"
+#include "platform/dataset/field_value.h"
 
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -26,12 +27,6 @@ double number(const QLineEdit *edit)
     bool ok = false;
     const double value = edit->text().toDouble(&ok);
     return ok && std::isfinite(value) ? value : 0;
-}
-
-// Shortest form, up to 15 significant digits: 12.5, 3, 1.01.
-QString generalFormat(double value)
-{
-    return QString::number(value, 'g', 15);
 }
 
 bool isNumberCharacter(QChar c)
@@ -179,8 +174,8 @@ void BillPanel::computeRow(const UtilityRow &row, QObject *sender)
         emit computationFailed(error.message());
         return;
     }
-    row.used->setText(generalFormat(charge.used));
-    row.amount->setText(generalFormat(charge.amount));
+    row.used->setText(FieldValue::formatNumber(charge.used));
+    row.amount->setText(FieldValue::formatNumber(charge.amount));
     ComboBox1Change(sender);
 }
 
@@ -236,8 +231,6 @@ void BillPanel::ComboBox1Change(QObject *sender)
         emit computationFailed(error.message());
         return;
     }
-    if (total == 0)
-        total = 0; // never "-0.00"
     Edit19->setText(QString::number(total, 'f', 2));
 
     if (!sender)

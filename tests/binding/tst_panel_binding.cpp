@@ -29,10 +29,10 @@ struct PayeePanel {
         panel.bind(&password, QStringLiteral("PASS"), 3);
         panel.bind(&boxes[7], QStringLiteral("QXII"), 32);
     }
-    void check(std::initializer_list<int> bits)
+    void check(const QList<int> &bits)
     {
         for (QCheckBox &box : boxes)
-            box.setChecked(std::find(bits.begin(), bits.end(), controlTag(&box)) != bits.end());
+            box.setChecked(bits.contains(controlTag(&box)));
     }
 };
 
@@ -92,8 +92,7 @@ private slots:
         p.name.setText(QStringLiteral("王五"));
         p.remark.setText(QStringLiteral("出纳"));
         p.password.setText(QStringLiteral("pw"));
-        for (QCheckBox &box : p.boxes)
-            box.setChecked(checked.contains(controlTag(&box)));
+        p.check(checked);
         QCOMPARE(insertStatement(p.panel), sql);
         InsertFromPanel(p.panel, dm);
         QCOMPARE(row(d, "SELECT 收款人, 备注, PASS, QXII FROM 收款人"),
@@ -111,8 +110,7 @@ private slots:
         p.name.setText(QStringLiteral("甲"));
         p.remark.setText(QStringLiteral("改"));
         p.password.setText(QStringLiteral("2"));
-        for (QCheckBox &box : p.boxes)
-            box.setChecked(controlTag(&box) == 1 || controlTag(&box) == 16);
+        p.check({1, 16});
         p.panel.tag = key;
         const QString sql = updateStatement(p.panel);
         QCOMPARE(sql, QStringLiteral("update 收款人 Set 收款人='甲',备注='改',PASS='2',QXII=17 WHERE (IDS=%1)").arg(key));
@@ -223,6 +221,7 @@ private slots:
 
     void clearAndEnable()
     {
+        FixedClock fixed(SmallLandlord::now());
         BillLikePanel p;
         p.rent.setText(QStringLiteral("800"));
         p.total.setText(QStringLiteral("800.00"));
@@ -231,7 +230,7 @@ private slots:
         QCOMPARE(p.rent.text(), QString());
         QCOMPARE(p.total.text(), QString());
         QVERIFY(!p.total.isReadOnly()); // clearing unlocks every control, silver too
-        QCOMPARE(p.from.dateTime(), QDateTime(QDate::currentDate(), QTime(8, 15)));
+        QCOMPARE(p.from.dateTime(), QDateTime(SmallLandlord::now().date(), QTime(8, 15)));
         QCOMPARE(p.rounding.currentIndex(), -1);
         QCOMPARE(controlTag(&p.rent), 3);
 
@@ -345,12 +344,17 @@ private slots:
         TestDatabase d;
         d.add().add(SmallLandlord::bill(1, QStringLiteral("A101"), QDate(2011, 4, 1)));
         TDM1 dm(d.path());
-        BillLikePanel p;
-        p.panel.bind(new QLineEdit(&p.panel), QStringLiteral("Prn_Count"), 3); // not in the list
+        BoundPanel panel(QStringLiteral("单据明细"));
+        QLineEdit rent, missing, remark;
+        panel.bind(&rent, QStringLiteral("房租"), 3);
+        panel.bind(&missing, QStringLiteral("Prn_Count"), 3); // not in the list
+        panel.bind(&remark, QStringLiteral("备注"), 3);
+        remark.setText(QStringLiteral("shown before"));
         dm.CDS1.setCommandText(TDM1::billsOfHouseQuery(QStringLiteral("A101")));
         dm.CDS1.open();
-        CDS1AfterScroll(p.panel, dm.CDS1, false);
-        QCOMPARE(p.rent.text(), QStringLiteral("800")); // reached before the missing field
+        CDS1AfterScroll(panel, dm.CDS1, false);
+        QCOMPARE(rent.text(), QStringLiteral("800")); // reached before the missing field
+        QCOMPARE(remark.text(), QStringLiteral("shown before")); // not reached
     }
 };
 

@@ -75,6 +75,31 @@ private slots:
                  QList<QVariant>({900.0, 970.0, " 玖 佰 柒 拾 元 整", 2, 70.0}));
     }
 
+    // An amount stored out of step with its readings (30 t at 2 is 60, not
+    // 55) is shown recomputed; saving any change writes it with the total.
+    void amountOutOfStepWithItsReadingsIsWrittenOnTheNextSave()
+    {
+        TestDatabase d;
+        TDM1 dm{d.path()};
+        provision::Bill bill = SmallLandlord::bill(7, QStringLiteral("A101"), QDate(2011, 4, 1));
+        bill.water = {100, 130, 2, 0, 0, 55};
+        bill.total = 855;
+        bill.totalInWords = QStringLiteral(" 捌 佰 伍 拾 伍 元 整");
+        const qint64 key = d.add().add(bill);
+        BillPanel panel;
+        dm.CDS1.setCommandText(TDM1::billsOfHouseQuery(QStringLiteral("A101")));
+        dm.CDS1.setAfterScroll([&](Dataset &bills) { CDS1AfterScroll(panel, bills, panel.isEditing()); });
+        dm.CDS1.open();
+        QCOMPARE(panel.Edit5->text(), QStringLiteral("60"));
+
+        panel.setEditing(true);
+        panel.Edit17->setText(QStringLiteral("核对"));
+        QCOMPARE(BillUpdateSQL(panel, key).sql,
+                 QStringLiteral("update 单据明细 Set 水费金额='60',备注='核对',合计大写=' 捌 佰 陆 拾 元 整',"
+                                "合计金额='860.00' where ids=%1")
+                     .arg(key));
+    }
+
     void loadingIsIgnoredWhileEditing()
     {
         LoadedBill b;

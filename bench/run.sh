@@ -32,7 +32,7 @@ SELECT count(*) FROM sqlite_master;
   for _ in 1 2 3 4 5 6; do script="$script
 $sql;"; done
   best=$(printf '%s\n' "$script" | sqlcipher "$WORK/Data.dx" 2>&1 | sed -n 's/^Run Time: real \([0-9.]*\).*/\1/p' | tail -n 5 | sort -n | head -n 1)
-  printf '%-36s best %8.3f ms\n' "$name" "$(echo "$best * 1000" | bc -l)"
+  printf '%-36s best %8.3f ms\n' "$name" "$(awk -v s="$best" 'BEGIN { print s * 1000 }')"
 done
 
 echo "== start of the program to its first painted window (10 starts)"

@@ -11,6 +11,8 @@ fi
 cd demo
 # Without a desktop session (a bare server, CI), run on a virtual display.
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No desktop session here: Tenvora runs on a virtual display, where nobody can see it." >&2
+  echo "Run scripts/demo.sh from a desktop to use it; Ctrl+C ends it." >&2
   exec xvfb-run -a ../build/bin/tenvora
 fi
 exec ../build/bin/tenvora

@@ -21,7 +21,6 @@ int runTenvora(int &argc, char **argv, const MainWindowFactory &makeMainWindow)
     auto dataModule = std::make_unique<TDM1>();
     DM1 = dataModule.get();
     std::unique_ptr<QWidget> mainWindow(makeMainWindow(*dataModule));
-    mainWindow->setWindowTitle(QStringLiteral("Tenvora v1.0"));
     mainWindow->show();
     const int result = app.exec();
     mainWindow.reset();

@@ -14,7 +14,7 @@ namespace {
 constexpr int listWidth = 225;
 }
 
-BillPage::BillPage(QWidget *parent) : MainPage(parent)
+BillPage::BillPage(TDM1 &dataModule, QWidget *parent) : MainPage(dataModule, parent)
 {
     setObjectName(QStringLiteral("TabSheet1"));
     houseListArea = new QFrame(this);
@@ -24,28 +24,21 @@ BillPage::BillPage(QWidget *parent) : MainPage(parent)
 
     Panel5 = new BillPanel(this);
     Panel5->move(listWidth + 1, 0);
-}
 
-BillPage::~BillPage()
-{
-    // The data module outlives the page; it must not call into the
-    // destroyed panel.
-    if (dm_)
-        dm_->setBillPanel({});
-}
-
-void BillPage::linkTo(TDM1 &dm)
-{
-    dm_ = &dm;
     BillPanel *panel = Panel5;
     dm.setBillPanel({
         [panel](const QString &address, const QString &tenant) {
             panel->Edit30->setText(address);
             panel->Edit31->setText(tenant);
         },
-        [&dm, panel] { CDS1AfterScroll(*panel, dm.CDS1, panel->isEditing()); },
+        [this, panel] { CDS1AfterScroll(*panel, dm.CDS1, panel->isEditing()); },
     });
     connect(panel, &BillPanel::computationFailed, this, [](const QString &message) { MsgInfo(message); });
+}
+
+BillPage::~BillPage()
+{
+    dm.setBillPanel({});
 }
 
 void BillPage::setDatesToToday(const QDate &today)
@@ -54,7 +47,7 @@ void BillPage::setDatesToToday(const QDate &today)
     Panel5->DateTimePicker2->setDate(today);
 }
 
-void BillPage::fillChoices(TDM1 &dm)
+void BillPage::fillChoices()
 {
     const QString payeeField = QStringLiteral("收款人");
     dm.FillCombo(payeeField, dm.ADOSKR, Panel5->ComboBox1);

@@ -4,7 +4,7 @@
 
 #include <QFrame>
 
-FormatPage::FormatPage(QWidget *parent) : MainPage(parent)
+FormatPage::FormatPage(TDM1 &dataModule, QWidget *parent) : MainPage(dataModule, parent)
 {
     setObjectName(QStringLiteral("TabSheet5"));
     Panel7 = new QFrame(this);
@@ -12,7 +12,7 @@ FormatPage::FormatPage(QWidget *parent) : MainPage(parent)
     Panel7->setGeometry(0, 0, 976, 485);
 }
 
-void FormatPage::pageSelected(TDM1 &dm)
+void FormatPage::pageSelected()
 {
     // The bill list is opened only once a house is selected; before that,
     // and on a new bill not yet saved, there is no bill to show.

@@ -9,14 +9,15 @@ class QFrame;
 class FormatPage : public MainPage {
     Q_OBJECT
 public:
-    explicit FormatPage(QWidget *parent = nullptr);
+    explicit FormatPage(TDM1 &dataModule, QWidget *parent = nullptr);
 
     QFrame *Panel7; // holds the batch-print frame
 
     // Selecting the page previews the bill selected on the bill page.
-    void pageSelected(TDM1 &dm) override;
+    void pageSelected() override;
     // The condition that picks the previewed bill: " WHERE (IDS=k)", k 0
-    // when the bill page has no bill selected.
+    // when the bill page has no bill selected. The preview of the batch
+    // print frame shows the bill it selects.
     const QString &previewCondition() const { return previewCondition_; }
 
 private:

@@ -2,7 +2,7 @@
 
 #include "main/button_bar.h"
 
-HousePage::HousePage(QWidget *parent) : MainPage(parent)
+HousePage::HousePage(TDM1 &dataModule, QWidget *parent) : MainPage(dataModule, parent)
 {
     setObjectName(QStringLiteral("TabSheet3"));
     Panel2 = makeButtonBar(this, "Panel2");

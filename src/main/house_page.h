@@ -8,7 +8,7 @@ class QFrame;
 class HousePage : public MainPage {
     Q_OBJECT
 public:
-    explicit HousePage(QWidget *parent = nullptr);
+    explicit HousePage(TDM1 &dataModule, QWidget *parent = nullptr);
 
     QFrame *Panel2; // button bar
 };

@@ -25,25 +25,12 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
-#include <QWindow>
 
 namespace {
 
 constexpr int clockInterval = 60000;
 // The part of the navigation strip that a change of selection repaints.
 const QRect navigationArea(QPoint(28, 43), QPoint(784, 104));
-
-QLabel *whiteLabel(QWidget *parent, const char *name, const QString &text, const QRect &place,
-                   Qt::Alignment alignment)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(place);
-    label->setAlignment(alignment | Qt::AlignVCenter);
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
-    return label;
-}
 
 } // namespace
 
@@ -59,10 +46,9 @@ TMFormX12::TMFormX12(TDM1 &dataModule, QWidget *parent)
         for (bool selected : {false, true})
             pictures_[page][selected] = nav::picture(page, selected);
 
-    Label44 = whiteLabel(this, "Label44", QStringLiteral("★Tenvora  未登录......"), QRect(44, 12, 413, 20),
-                         Qt::AlignLeft);
+    Label44 = skin::makeStripLabel(QStringLiteral("★Tenvora  未登录......"), QRect(44, 12, 413, 20), this, "Label44");
     Label44->setFont(skin::font(13, true));
-    Label36 = whiteLabel(this, "Label36", QStringLiteral("★"), QRect(781, 70, 222, 18), Qt::AlignRight);
+    Label36 = skin::makeStripLabel(QStringLiteral("★"), QRect(781, 70, 222, 18), this, "Label36", Qt::AlignRight);
     Label37 = new CloseArea(this);
     Label37->setObjectName(QStringLiteral("Label37"));
     Label37->setGeometry(981, 7, 26, 24);
@@ -72,7 +58,6 @@ TMFormX12::TMFormX12(TDM1 &dataModule, QWidget *parent)
     strip->addHandle(Label44);
 
     createPages();
-    TabSheet1->linkTo(dm_);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -107,11 +92,11 @@ void TMFormX12::createPages()
     PageControl1 = new QStackedWidget(Panel1);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(0, 0, 976, 485);
-    TabSheet1 = new BillPage;
-    TabSheet3 = new HousePage;
-    TabSheet2 = new TenantPage;
-    TabSheet4 = new PayeePage;
-    TabSheet5 = new FormatPage;
+    TabSheet1 = new BillPage(dm_);
+    TabSheet3 = new HousePage(dm_);
+    TabSheet2 = new TenantPage(dm_);
+    TabSheet4 = new PayeePage(dm_);
+    TabSheet5 = new FormatPage(dm_);
     pages_ = {TabSheet1, TabSheet3, TabSheet2, TabSheet4, TabSheet5};
     for (MainPage *page : pages_)
         PageControl1->addWidget(page);
@@ -163,7 +148,7 @@ void TMFormX12::Init()
     dm_.ADOSKR.setCommandText(TDM1::payeeRightsQuery());
     dm_.ADOSKR.open();
     for (MainPage *page : pages_)
-        page->fillChoices(dm_);
+        page->fillChoices();
 
     state_.TenantKey = 0;
     state_.HouseKey = 0;
@@ -178,17 +163,15 @@ void TMFormX12::SetLVButton(int index)
     if (index < 0 || index >= pageCount)
         return;
     PageControl1->setCurrentIndex(index);
-    pages_[size_t(index)]->pageSelected(dm_);
+    pages_[size_t(index)]->pageSelected();
 }
 
-void TMFormX12::FormMouseDown(Qt::MouseButton button, QPoint pos)
+void TMFormX12::FormMouseDown(Qt::MouseButton, QPoint pos)
 {
-    if (pos.y() < DragStrip::defaultHeight) {
-        if (button == Qt::LeftButton)
-            if (QWindow *handle = windowHandle())
-                handle->startSystemMove();
+    // The title strip: a left press there has already been taken by the
+    // drag strip, which moves the window; other buttons do nothing.
+    if (pos.y() < DragStrip::defaultHeight)
         return;
-    }
     if (pos.y() <= 50 || pos.y() >= 100)
         return;
 

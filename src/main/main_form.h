@@ -1,5 +1,6 @@
 #pragma once
 #include "core/app_state.h"
+#include "main/nav_strip.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -28,7 +29,7 @@ class TenantPage;
 class TMFormX12 : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int pageCount = 5;
+    static constexpr int pageCount = nav::pageCount;
 
     explicit TMFormX12(TDM1 &dataModule, QWidget *parent = nullptr);
     ~TMFormX12() override;

@@ -2,7 +2,7 @@
 
 #include "main/button_bar.h"
 
-PayeePage::PayeePage(QWidget *parent) : MainPage(parent)
+PayeePage::PayeePage(TDM1 &dataModule, QWidget *parent) : MainPage(dataModule, parent)
 {
     setObjectName(QStringLiteral("TabSheet4"));
     Panel6 = makeButtonBar(this, "Panel6");

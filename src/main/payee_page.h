@@ -8,7 +8,7 @@ class QFrame;
 class PayeePage : public MainPage {
     Q_OBJECT
 public:
-    explicit PayeePage(QWidget *parent = nullptr);
+    explicit PayeePage(TDM1 &dataModule, QWidget *parent = nullptr);
 
     QFrame *Panel6; // button bar
 };

@@ -2,7 +2,7 @@
 
 #include "main/button_bar.h"
 
-TenantPage::TenantPage(QWidget *parent) : MainPage(parent)
+TenantPage::TenantPage(TDM1 &dataModule, QWidget *parent) : MainPage(dataModule, parent)
 {
     setObjectName(QStringLiteral("TabSheet2"));
     Panel3 = makeButtonBar(this, "Panel3");

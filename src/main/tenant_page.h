@@ -8,7 +8,7 @@ class QFrame;
 class TenantPage : public MainPage {
     Q_OBJECT
 public:
-    explicit TenantPage(QWidget *parent = nullptr);
+    explicit TenantPage(TDM1 &dataModule, QWidget *parent = nullptr);
 
     QFrame *Panel3; // button bar
 };

@@ -30,7 +30,7 @@ void prepare(LoginPanel &login, TDM1 &dm)
     // Without a payee nobody could ever log in: say so rather than open a
     // dialog with nothing to choose.
     const int payees = login.ComboBox1->count();
-    if (payees == 0 || login.ComboBox2->count() != payees || login.ComboBox3->count() != payees)
+    if (payees == 0)
         throw DbError(QStringLiteral("收款人资料中没有任何帐号，无法登录！"));
 
     bool someoneManages = false;

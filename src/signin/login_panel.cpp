@@ -82,10 +82,7 @@ LoginPanel::LoginPanel(const QColor &colour, QWidget *parent) : SkinPanel(colour
     ComboBox3->setObjectName(QStringLiteral("ComboBox3"));
     ComboBox3->hide();
 
-    auto *line = new QFrame(this);
-    line->setGeometry(152, 170, 222, 2);
-    line->setStyleSheet(QStringLiteral(
-        "QFrame { border: none; border-top: 1px solid #86aebb; border-bottom: 1px solid #e6f5f9; }"));
+    skin::makeSeparator(QRect(152, 170, 222, 2), this);
     auto *hint = caption(QStringLiteral("请输入您的用户名及密码"), QRect(10, 175, 260, 18), this);
     hint->setFont(skin::font(12));
     hint->setStyleSheet(QStringLiteral("QLabel { color: #3c6478; }"));

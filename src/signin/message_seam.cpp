@@ -19,17 +19,3 @@ std::optional<int> answerWithoutWindow(const QString &title, const QString &text
         return std::nullopt;
     return installed()(title, text);
 }
-
-MessageScript::MessageScript(QList<int> queued) : answers(std::move(queued))
-{
-    setMessageAnswerer([this](const QString &title, const QString &text) {
-        titles << title;
-        texts << text;
-        return answers.isEmpty() ? 6 : answers.takeFirst();
-    });
-}
-
-MessageScript::~MessageScript()
-{
-    setMessageAnswerer({});
-}

@@ -1,7 +1,5 @@
 #pragma once
-#include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -17,17 +15,3 @@ void setMessageAnswerer(MessageAnswerer answerer);
 
 // The answerer's answer, when one is set (for MsgInfo and MsgConfirm).
 std::optional<int> answerWithoutWindow(const QString &title, const QString &text);
-
-// Records every message and answers from a script while it lives: the
-// queued answers in order, then 6, the answer of Enter.
-class MessageScript {
-public:
-    explicit MessageScript(QList<int> answers = {});
-    ~MessageScript();
-    MessageScript(const MessageScript &) = delete;
-    MessageScript &operator=(const MessageScript &) = delete;
-
-    QStringList titles;
-    QStringList texts;
-    QList<int> answers;
-};

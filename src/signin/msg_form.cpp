@@ -30,20 +30,16 @@ TMsgForm1::TMsgForm1(QWidget *parent)
     setFont(skin::font(12));
     setStyleSheet(skin::panelStyleSheet());
 
-    Label44 = new QLabel(this);
-    Label44->setObjectName(QStringLiteral("Label44"));
-    Label44->setGeometry(44, 7, 200, 25);
+    Label44 = skin::makeStripLabel(QString(), QRect(44, 7, 200, 25), this, "Label44");
     Label44->setFont(skin::font(16));
-    Label44->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Label44->setStyleSheet(QStringLiteral("QLabel { color: white; }"));
 
     Label37 = new CloseArea(this);
     Label37->setObjectName(QStringLiteral("Label37"));
     Label37->setGeometry(379, 7, 26, 24);
     connect(Label37, &CloseArea::closeRequested, this, &TMsgForm1::Label37Click);
 
-    dragStrip_ = new DragStrip(this);
-    dragStrip_->addHandle(Label44);
+    auto *strip = new DragStrip(this);
+    strip->addHandle(Label44);
 
     buildMessagePanel();
 
@@ -76,11 +72,8 @@ void TMsgForm1::buildMessagePanel()
     // never read as markup.
     Label1->setTextFormat(Qt::PlainText);
 
-    Bevel2 = new QFrame(Panel1);
+    Bevel2 = skin::makeSeparator(QRect(20, 127, 367, 2), Panel1);
     Bevel2->setObjectName(QStringLiteral("Bevel2"));
-    Bevel2->setGeometry(20, 127, 367, 2);
-    Bevel2->setStyleSheet(QStringLiteral(
-        "QFrame { border: none; border-top: 1px solid #86aebb; border-bottom: 1px solid #e6f5f9; }"));
 
     BitBtn1 = skin::makeButton(QStringLiteral("是"), QRect(80, 148, 101, 33), Panel1, "BitBtn1");
     BitBtn2 = skin::makeButton(QStringLiteral("否"), QRect(228, 148, 97, 33), Panel1, "BitBtn2");

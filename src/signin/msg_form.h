@@ -66,7 +66,6 @@ private:
     void buildMessagePanel();
     QPushButton *visibleButton(const QList<QPushButton *> &candidates) const;
 
-    DragStrip *dragStrip_;
     // Enter presses the first visible default button, Escape the first
     // visible cancel button.
     QList<QPushButton *> defaultButtons_;

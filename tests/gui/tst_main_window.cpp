@@ -3,12 +3,13 @@
 #include "main/bill_panel.h"
 #include "main/format_page.h"
 #include "main/house_page.h"
+#include "main/main_backdrop.h"
 #include "main/main_form.h"
 #include "main/payee_page.h"
 #include "main/tenant_page.h"
 #include "modal_driver.h"
 #include "signin/login_panel.h"
-#include "signin/message_seam.h"
+#include "message_script.h"
 #include "signin/msg_form.h"
 #include "signin/rights.h"
 #include "test_database.h"
@@ -21,6 +22,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QStackedWidget>
 #include <QTimer>
 
@@ -65,6 +67,7 @@ QStringList items(const QComboBox *combo)
 class TstMainWindow : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup() { QVERIFY2(!dropPendingModals(), "a dialog the test drove never opened"); }
     void beforeLogin();
     void startUp_data();
     void startUp();
@@ -84,6 +87,16 @@ private slots:
 void TstMainWindow::beforeLogin()
 {
     MainWindow w;
+    // The navigation strip shows the bare background: no button is
+    // painted until the pages are there.
+    const QRect strip(28, 43, 750, 60);
+    const auto shownStrip = [&] { return w.form->grab(strip).toImage().convertToFormat(QImage::Format_RGB32); };
+    QImage bare(w.form->size(), QImage::Format_RGB32);
+    {
+        QPainter painter(&bare);
+        mainskin::paintBackdrop(painter, bare.rect());
+    }
+    QCOMPARE(shownStrip(), bare.copy(strip));
     QVERIFY(w.form->Panel1->isHidden());
     QCOMPARE(w.form->Label44->text(), QStringLiteral("★Tenvora  未登录......"));
     QCOMPARE(w.form->Label36->text(), QStringLiteral("★"));
@@ -96,6 +109,9 @@ void TstMainWindow::beforeLogin()
         QCOMPARE(w.form->CurPage, 0);
     }
     QCOMPARE(w.form->PageControl1->currentIndex(), 0);
+
+    w.logIn(rights::Login);
+    QVERIFY(shownStrip() != bare.copy(strip));
 }
 
 void TstMainWindow::startUp_data()
@@ -182,10 +198,10 @@ void TstMainWindow::pressInNavigationStrip()
 
     MainWindow w;
     w.logIn(rights::Login | rights::ManageMasterData);
-    w.form->CurPage = startPage;
-    w.form->SetLVButton(startPage);
     // Any button selects in the strip.
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        w.form->CurPage = startPage;
+        w.form->SetLVButton(startPage);
         w.form->FormMouseDown(button, press);
         QCOMPARE(w.form->CurPage, expectedPage);
         QCOMPARE(w.form->PageControl1->currentIndex(), expectedPage);
@@ -228,6 +244,7 @@ void TstMainWindow::initOpensListsAndFillsPayees()
     FixedClock fixed(SmallLandlord::now());
     MainWindow w;
     w.form->CurPage = 3;
+    w.form->SetLVButton(3);
     w.form->state().HouseKey = w.form->state().TenantKey = w.form->state().PayeeKey = 7;
     w.form->state().UserRights = rights::Login;
     w.form->Init();

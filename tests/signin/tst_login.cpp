@@ -5,7 +5,7 @@
 #include "platform/ui/close_area.h"
 #include "signin/login.h"
 #include "signin/login_panel.h"
-#include "signin/message_seam.h"
+#include "message_script.h"
 #include "signin/msg_form.h"
 #include "signin/rights.h"
 #include "test_database.h"
@@ -66,6 +66,8 @@ void click(QWidget *widget)
 class TestLogin : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup() { QVERIFY2(!dropPendingModals(), "a dialog the test drove never opened"); }
+
     // The three lists are parallel, in table order; nothing is chosen yet.
     void listsFollowTheTable()
     {

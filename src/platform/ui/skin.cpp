@@ -3,6 +3,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QFrame>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadialGradient>
 
@@ -145,6 +147,27 @@ QPushButton *makeButton(const QString &text, const QRect &place, QWidget *parent
     button->setFont(font(13));
     button->setCursor(Qt::PointingHandCursor);
     return button;
+}
+
+QLabel *makeStripLabel(const QString &text, const QRect &place, QWidget *parent, const char *name,
+                       Qt::Alignment alignment)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(place);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setStyleSheet(QStringLiteral("QLabel { color: %1; background: transparent; }").arg(titleText.name()));
+    return label;
+}
+
+QFrame *makeSeparator(const QRect &place, QWidget *parent)
+{
+    auto *line = new QFrame(parent);
+    line->setGeometry(place);
+    line->setStyleSheet(QStringLiteral(
+        "QFrame { border: none; border-top: 1px solid #86aebb; border-bottom: 1px solid #e6f5f9; }"));
+    return line;
 }
 
 } // namespace skin

@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QString>
 
+class QFrame;
+class QLabel;
 class QPainter;
 class QPushButton;
 class QWidget;
@@ -17,6 +19,11 @@ QPushButton *makeButton(const QString &text, const QRect &place, QWidget *parent
 
 // Text colour on the dark strip.
 inline const QColor titleText{255, 255, 255};
+// A transparent label of white text on the dark strip (a title, a status).
+QLabel *makeStripLabel(const QString &text, const QRect &place, QWidget *parent, const char *name,
+                       Qt::Alignment alignment = Qt::AlignLeft);
+// The engraved line that separates parts of a light panel.
+QFrame *makeSeparator(const QRect &place, QWidget *parent);
 
 // Tahoma where it is installed, else a font that has Chinese glyphs.
 QFont font(int pixelSize, bool bold = false);

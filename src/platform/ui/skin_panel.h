@@ -8,8 +8,6 @@ class SkinPanel : public QWidget {
 public:
     explicit SkinPanel(const QColor &colour, QWidget *parent = nullptr);
 
-    const QColor &colour() const { return colour_; }
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 

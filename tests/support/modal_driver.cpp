@@ -5,13 +5,34 @@
 #include <QPainter>
 #include <QPointer>
 
+#include <utility>
+
 namespace {
 constexpr int pollMs = 5;
+
+QList<QPointer<QTimer>> &pending()
+{
+    static QList<QPointer<QTimer>> polls;
+    return polls;
+}
 } // namespace
+
+bool dropPendingModals()
+{
+    bool any = false;
+    for (const QPointer<QTimer> &poll : std::exchange(pending(), {}))
+        if (poll && poll->isActive()) {
+            any = true;
+            poll->deleteLater();
+            poll->stop();
+        }
+    return any;
+}
 
 void onNextModal(std::function<void(QDialog &)> act)
 {
     auto *poll = new QTimer(qApp);
+    pending() << poll;
     poll->setInterval(pollMs);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
         auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());

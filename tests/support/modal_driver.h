@@ -11,6 +11,11 @@
 // afterwards is closed, so a failed check never leaves the test waiting.
 void onNextModal(std::function<void(QDialog &)> act);
 
+// Stops every driver whose window never opened; true when there was one.
+// A test's cleanup checks it, so that a driver left waiting fails the test
+// that set it instead of acting on a later test's window.
+bool dropPendingModals();
+
 // Counts the modal windows that open while it lives and closes each at once.
 class ModalWatch {
 public:
